@@ -1,0 +1,3 @@
+#include "Dispatch.h"
+
+void TMessageTarget::DefaultHandler(TMessage &) { }

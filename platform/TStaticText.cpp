@@ -1,0 +1,6 @@
+#include "TStaticText.h"
+
+TStaticText::TStaticText(QWidget *parent)
+    : QLabel(parent)
+{
+}
