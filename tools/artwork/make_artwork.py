@@ -456,7 +456,7 @@ def draw_neck():
                     c = scale(c, 0.82)
                 img.over(x, y, c, cov)
 
-    # Nut, with a lit upper edge and a shaded right side.
+    # Nut: bone, shading off toward the board.
     for y in range(NECK_H):
         yc = y + 0.5
         d = 43.0 - abs(yc - centre)
