@@ -332,11 +332,14 @@ void TestMusic::roundSquareDiffersFromCircle()
     QCOMPARE(squareImage.pixelColor(1, 4), ground);
     QCOMPARE(squareImage.pixelColor(11, 4), ground);
     QCOMPARE(squareImage.pixelColor(6, 4), QColor(Qt::black));
-    // Mid-edge near the corner: inside the rounded square, outside the circle.
-    QCOMPARE(squareImage.pixelColor(3, 1), QColor(Qt::black));
-    QCOMPARE(circleImage.pixelColor(3, 1), ground);
-    // The very corner is cut off both.
+    // The top edge next to the corner: inside the rounded square, outside the circle.
+    QCOMPARE(squareImage.pixelColor(3, 0), QColor(Qt::black));
+    QCOMPARE(circleImage.pixelColor(3, 0), ground);
+    // The very corner is cut off both; the square is the same at every corner.
     QCOMPARE(squareImage.pixelColor(2, 0), ground);
+    QCOMPARE(squareImage.pixelColor(10, 8), ground);
+    QCOMPARE(squareImage.pixelColor(9, 8), QColor(Qt::black));
+    QCOMPARE(squareImage.pixelColor(2, 7), QColor(Qt::black));
 }
 
 QTEST_MAIN(TestMusic)
