@@ -6,7 +6,9 @@
 #include "WindowFonts.h"
 #include "flAbout.h"
 
+#include <QComboBox>
 #include <QResizeEvent>
+#include <QStyledItemDelegate>
 
 TfrmGuitar *frmGuitar = nullptr;
 int printPercent = 100;
@@ -14,6 +16,19 @@ int printPercent = 100;
 namespace {
 
 constexpr QSize clientSize { 638, 434 };
+constexpr int listItemHeight = 13;
+
+// The drop-down lists show their items at a fixed height, as designed.
+class FixedItemHeight : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return { QStyledItemDelegate::sizeHint(option, index).width(), listItemHeight };
+    }
+};
 
 } // namespace
 
@@ -22,6 +37,8 @@ TfrmGuitar::TfrmGuitar(QWidget *parent)
 {
     ui.setupUi(this);
     applyFonts(this, mainWindowFonts);
+    for (QComboBox *list : { ui.cmbScales, ui.cmbChordKey, ui.cmbChordType })
+        list->setItemDelegate(new FixedItemHeight(list));
     resize(clientSize.width(), menuBar()->sizeHint().height() + clientSize.height());
     createNeckMarkers();
     createChordMarkers();
@@ -47,6 +64,12 @@ void TfrmGuitar::connectControls()
             [this] { DefaultScreenSize1Click(ui.DefaultScreenSize1); });
     connect(ui.Exit1, &QAction::triggered, this, [this] { Exit1Click(ui.Exit1); });
     connect(ui.About1, &QAction::triggered, this, [this] { About1Click(ui.About1); });
+    connect(ui.Print1, &QAction::triggered, this, [this] { Print1Click(ui.Print1); });
+    connect(ui.PrintChords1, &QAction::triggered, this, [this] { Print1Click(ui.PrintChords1); });
+    connect(ui.PrintScreen1, &QAction::triggered, this,
+            [this] { PrintScreen1Click(ui.PrintScreen1); });
+    connect(ui.PrintSetup1, &QAction::triggered, this,
+            [this] { PrintSetup1Click(ui.PrintSetup1); });
 }
 
 void TfrmGuitar::FormCreate(QObject *)
@@ -58,7 +81,9 @@ void TfrmGuitar::FormCreate(QObject *)
     defaultScaleWidth = ui.PanelScale->width();
     if (const auto guitar = LoadCursor(QStringLiteral("ACOUSTIC1"), QPoint(0, 0)))
         Screen::installCursor(2, *guitar);
+    // The client area around the two panels is the window's own.
     setCursorNumber(this, 2);
+    setCursorNumber(ui.client, 2);
     applyCursorNumbers(this);
 }
 

@@ -8,7 +8,11 @@
 #include "WindowFonts.h"
 #include "flUtils.h"
 
+#include <QCompleter>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QStringList>
+#include <QStyledItemDelegate>
 
 TfrmRetune *frmRetune = nullptr;
 
@@ -32,6 +36,18 @@ const std::array<StringEntry, neckStringCount> stringEntries = { {
     { &Ui::TfrmRetune::ComboBox1, "High E", &TfrmGuitar::tuneAltE2, &Ui::TfrmGuitar::LabelE2 },
 } };
 
+// The opened lists show their items at the designed height.
+class FixedItemHeight : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return { QStyledItemDelegate::sizeHint(option, index).width(), 13 };
+    }
+};
+
 QString acceptedNames()
 {
     QStringList names;
@@ -47,8 +63,18 @@ TfrmRetune::TfrmRetune(QWidget *parent)
 {
     ui.setupUi(this);
     applyFonts(this, retuneFonts);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A dialog border: the window keeps its designed size.
+    setFixedSize(size());
+    for (const StringEntry &string : stringEntries) {
+        QComboBox *combo = ui.*string.entry;
+        // The entry keeps what was typed: the stock completer would turn "e" into
+        // "E" on leaving the field, and Enter would add typed texts to the list.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
+        combo->setItemDelegate(new FixedItemHeight(combo));
+    }
     connect(ui.btnRetune, &QPushButton::clicked, this, [this] { btnRetuneClick(ui.btnRetune); });
     connect(ui.btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(ui.btnCancel); });
 }
@@ -59,17 +85,32 @@ void TfrmRetune::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
 }
 
+void TfrmRetune::keyPressEvent(QKeyEvent *event)
+{
+    // No button of this dialog is the cancel button, so Escape closes nothing,
+    // just as Enter presses nothing.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void TfrmRetune::btnRetuneClick(QObject *)
 {
     // An entry that is no note name would silently tune its string to A under
     // a tuning field repeating the typo; refuse it and let the user correct it.
-    for (const StringEntry &string : stringEntries) {
-        const QString text = (ui.*string.entry)->currentText();
+    // Checked top row first, as the user reads the dialog.
+    for (auto string = stringEntries.rbegin(); string != stringEntries.rend(); ++string) {
+        QComboBox *combo = ui.*string->entry;
+        const QString text = combo->currentText();
         if (!isSharpName(text.toStdString())) {
             showInformation(this,
-                            QStringLiteral("The %1 string's entry \"%2\" is not a note name.\n"
-                                           "Please enter one of: %3.")
-                                .arg(QLatin1String(string.stringName), text, acceptedNames()));
+                QStringLiteral("The %1 string's entry \"%2\" is not a note name.\n"
+                               "Please enter one of: %3.")
+                    .arg(QLatin1String(string->stringName), text, acceptedNames()));
+            combo->setFocus(Qt::OtherFocusReason);
+            combo->lineEdit()->selectAll();
             return;
         }
     }
@@ -95,16 +136,4 @@ void TfrmRetune::btnRetuneClick(QObject *)
 void TfrmRetune::btnCancelClick(QObject *)
 {
     close();
-}
-
-void TfrmGuitar::Button1Click(QObject *)
-{
-    btnClearFretsClick(nullptr);
-    frmRetune->exec();
-}
-
-void TfrmGuitar::Button2Click(QObject *)
-{
-    btnClearFretsClick(nullptr);
-    tuneStandard();
 }

@@ -20,6 +20,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 extern TfrmRetune *frmRetune;

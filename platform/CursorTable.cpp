@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPixmap>
+#include <QSizeGrip>
 #include <QString>
 #include <QWidget>
 
@@ -28,12 +29,15 @@ bool isGraphicControl(const QWidget *control)
 
 void applyCursor(QWidget *control)
 {
-    if (const auto installed = Screen::cursor(cursorNumber(control))) {
-        control->setCursor(*installed);
+    if (const int number = cursorNumber(control); number != 0) {
+        // A number with nothing installed behind it shows the screen's default arrow.
+        control->setCursor(Screen::cursor(number).value_or(QCursor(Qt::ArrowCursor)));
     } else if (isGraphicControl(control)) {
         control->unsetCursor();
     } else if (qobject_cast<QLineEdit *>(control)) {
         control->setCursor(Qt::IBeamCursor);
+    } else if (qobject_cast<QSizeGrip *>(control)) {
+        // Keeps the sizing arrow of its corner.
     } else {
         control->setCursor(Qt::ArrowCursor);
     }

@@ -19,10 +19,11 @@ void clearCursors();
 // Loads a cursor picture from the program's resources; nothing if it is missing.
 std::optional<QCursor> LoadCursor(const QString &name, QPoint hotSpot);
 
-// Gives every control under root (root included) the cursor its number stands for.
-// A control without one shows what its kind shows by default: a label, shape or
-// picture the cursor of the control it sits on, any other control the arrow
-// (an edit field its text cursor).
+// Gives every control under root (root included) the cursor its number stands for,
+// or the arrow if that number has no cursor installed. A control with number 0 shows
+// what its kind shows by default: a label, shape or picture the cursor of the control
+// it sits on, any other control the arrow (an edit field its text cursor, a size grip
+// its sizing arrow).
 void applyCursorNumbers(QWidget *root);
 
 // The number a control carries from its design.
