@@ -43,9 +43,9 @@ void TfrmGuitar::Print1Click(QObject *Sender)
         frmPrint = nullptr;
     }
 
-    const int factor = sizeFactor(printPercent);
     if (!confirmed)
         return;
+    const int factor = sizeFactor(printPercent);
     if (chords)
         printChords(factor);
     else

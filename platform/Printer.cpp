@@ -134,13 +134,6 @@ TPrinterOrientation TPrinter::Orientation() const
         : TPrinterOrientation::poLandscape;
 }
 
-void TPrinter::setOrientation(TPrinterOrientation orientation)
-{
-    m_device->setPageOrientation(orientation == TPrinterOrientation::poPortrait
-            ? QPageLayout::Portrait
-            : QPageLayout::Landscape);
-}
-
 int TPrinter::PageHeight() const
 {
     return m_device->pageLayout().paintRectPixels(resolution).height();
@@ -189,6 +182,7 @@ bool TPrinter::BeginDoc()
     m_job->setOutputFileName(m_jobFile);
     m_job->setPageLayout(m_device->pageLayout());
     m_job->setResolution(resolution);
+    m_job->setColorMode(m_device->colorMode());
     m_job->setCreator(QCoreApplication::applicationName());
 
     m_painter = std::make_unique<QPainter>();

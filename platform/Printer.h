@@ -76,7 +76,6 @@ public:
     void setOutputFileName(const QString &pdfPath);
 
     TPrinterOrientation Orientation() const;
-    void setOrientation(TPrinterOrientation orientation);
     // The printable area in device pixels; the canvas origin is its top-left corner.
     int PageHeight() const;
     int PageWidth() const;

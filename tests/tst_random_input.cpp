@@ -160,7 +160,8 @@ void RandomInput::randomUse()
     guitar = &forms.guitar();
     defaultSize = guitar->size();
     check();
-    for (int i = 0; i < actionCount && !QTest::currentTestFailed(); ++i) {
+    int done = 0;
+    for (int i = 0; i < actionCount && !QTest::currentTestFailed(); ++i, ++done) {
         act();
         QCoreApplication::processEvents();
         if (!QTest::currentTestFailed())
@@ -171,8 +172,8 @@ void RandomInput::randomUse()
                 qWarning("  %s", qPrintable(what));
         }
     }
-    qInfo(
-        "%d actions, %d information boxes, %d retunes refused", actionCount, boxes, retunesRefused);
+    qInfo("%d actions, %d information boxes, %d retunes applied, %d refused", done, boxes,
+        retunesApplied, retunesRefused);
 }
 
 void RandomInput::act()
@@ -232,6 +233,9 @@ void RandomInput::act()
         note(QStringLiteral("Default Screen Size"));
         ui.DefaultScreenSize1->trigger();
         expected.defaultSizeChecked = true;
+    } else if (roll < 99) {
+        note(QStringLiteral("Hints"));
+        ui.Hints1->trigger();
     } else {
         note(QStringLiteral("About, Excellent"));
         const int shown = withModals([&] { ui.About1->trigger(); },

@@ -10,6 +10,8 @@
 #include "flPrint.h"
 #include "flPrintOptions.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPageLayout>
