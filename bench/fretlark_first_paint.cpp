@@ -4,12 +4,9 @@
 #include "FirstPaint.h"
 
 #include "Startup.h"
-#include "flAbout.h"
 #include "flMainForm.h"
-#include "flRetune.h"
 
 #include <QApplication>
-#include <memory>
 
 int main(int, char *argv[])
 {
@@ -17,12 +14,7 @@ int main(int, char *argv[])
     QApplication application(argumentCount, argv);
     ApplicationInitialize();
 
-    auto mainWindow = std::make_unique<TfrmGuitar>();
-    frmGuitar = mainWindow.get();
-    auto about = std::make_unique<TAboutForm>();
-    AboutForm = about.get();
-    auto retune = std::make_unique<TfrmRetune>();
-    frmRetune = retune.get();
+    TApplicationForms forms;
 
     FirstPaint probe(frmGuitar);
     frmGuitar->show();

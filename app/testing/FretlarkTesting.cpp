@@ -13,26 +13,13 @@
 Forms::Forms()
 {
     ApplicationInitialize();
-    m_guitar = std::make_unique<TfrmGuitar>();
-    frmGuitar = m_guitar.get();
-    m_about = std::make_unique<TAboutForm>();
-    AboutForm = m_about.get();
-    m_retune = std::make_unique<TfrmRetune>();
-    frmRetune = m_retune.get();
-    m_guitar->show();
-    if (!QTest::qWaitForWindowExposed(m_guitar.get()))
+    m_forms = std::make_unique<TApplicationForms>();
+    frmGuitar->show();
+    if (!QTest::qWaitForWindowExposed(frmGuitar))
         qWarning("the main window was not exposed");
 }
 
-Forms::~Forms()
-{
-    m_retune.reset();
-    frmRetune = nullptr;
-    m_about.reset();
-    AboutForm = nullptr;
-    m_guitar.reset();
-    frmGuitar = nullptr;
-}
+Forms::~Forms() = default;
 
 bool whileModal(const std::function<void()> &action, const std::function<void(QWidget *)> &onDialog)
 {

@@ -3,6 +3,7 @@
 // Shared by the window tests: the program's three windows as start-up makes
 // them, and ways to act on them as a user would.
 
+#include "Startup.h"
 #include "flAbout.h"
 #include "flMainForm.h"
 #include "flRetune.h"
@@ -23,18 +24,17 @@ public:
     Forms(const Forms &) = delete;
     Forms &operator=(const Forms &) = delete;
 
-    TfrmGuitar &guitar() { return *m_guitar; }
+    TfrmGuitar &guitar() { return *frmGuitar; }
 
 private:
-    std::unique_ptr<TfrmGuitar> m_guitar;
-    std::unique_ptr<TAboutForm> m_about;
-    std::unique_ptr<TfrmRetune> m_retune;
+    std::unique_ptr<TApplicationForms> m_forms;
 };
 
 // Runs action, which is expected to open a modal dialog; calls onDialog with
 // the dialog (or message box) while it is up. onDialog must close it. Returns
 // false if no modal dialog appeared within a few seconds.
-bool whileModal(const std::function<void()> &action, const std::function<void(QWidget *)> &onDialog);
+bool whileModal(
+    const std::function<void()> &action, const std::function<void(QWidget *)> &onDialog);
 
 // Runs action, expecting an information box; returns its text (empty if none
 // appeared) after pressing its OK button.
