@@ -33,6 +33,13 @@ start_xvfb() {
     done
     [ -s "$WORK/display" ] || fail "Xvfb gave no display number"
     export DISPLAY=":$(head -n1 "$WORK/display")"
+    # The number can come before the server takes connections, when another
+    # server on the machine has just left that number; wait until it answers.
+    for _ in $(seq 200); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    xdpyinfo >/dev/null 2>&1 || fail "Xvfb on $DISPLAY does not answer: $(cat "$WORK/xvfb.log")"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
     export XDG_RUNTIME_DIR="$WORK/runtime"
     mkdir -m 0700 "$XDG_RUNTIME_DIR"
