@@ -1,6 +1,7 @@
 #include "flMainForm.h"
 
 #include "CursorTable.h"
+#include "ItemHeight.h"
 #include "Music.h"
 #include "ScreenPlacement.h"
 #include "WindowFonts.h"
@@ -8,7 +9,6 @@
 
 #include <QComboBox>
 #include <QResizeEvent>
-#include <QStyledItemDelegate>
 
 TfrmGuitar *frmGuitar = nullptr;
 int printPercent = 100;
@@ -18,18 +18,6 @@ namespace {
 constexpr QSize clientSize { 638, 434 };
 constexpr int listItemHeight = 13;
 
-// The drop-down lists show their items at a fixed height, as designed.
-class FixedItemHeight : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        return { QStyledItemDelegate::sizeHint(option, index).width(), listItemHeight };
-    }
-};
-
 } // namespace
 
 TfrmGuitar::TfrmGuitar(QWidget *parent)
@@ -38,7 +26,7 @@ TfrmGuitar::TfrmGuitar(QWidget *parent)
     ui.setupUi(this);
     applyFonts(this, mainWindowFonts);
     for (QComboBox *list : { ui.cmbScales, ui.cmbChordKey, ui.cmbChordType })
-        list->setItemDelegate(new FixedItemHeight(list));
+        setItemHeight(list, listItemHeight);
     resize(clientSize.width(), menuBar()->sizeHint().height() + clientSize.height());
     createNeckMarkers();
     createChordMarkers();
@@ -52,24 +40,24 @@ TfrmGuitar::~TfrmGuitar() = default;
 void TfrmGuitar::connectControls()
 {
     connect(ui.btnClearFrets, &QPushButton::clicked, this,
-            [this] { btnClearFretsClick(ui.btnClearFrets); });
+        [this] { btnClearFretsClick(ui.btnClearFrets); });
     connect(ui.btnClearChords, &QPushButton::clicked, this,
-            [this] { btnClearFretsClick(ui.btnClearChords); });
+        [this] { btnClearFretsClick(ui.btnClearChords); });
     connect(ui.btnShowChord, &QPushButton::clicked, this,
-            [this] { btnShowChordClick(ui.btnShowChord); });
+        [this] { btnShowChordClick(ui.btnShowChord); });
     connect(ui.Button1, &QPushButton::clicked, this, [this] { Button1Click(ui.Button1); });
     connect(ui.Button2, &QPushButton::clicked, this, [this] { Button2Click(ui.Button2); });
 
     connect(ui.DefaultScreenSize1, &QAction::triggered, this,
-            [this] { DefaultScreenSize1Click(ui.DefaultScreenSize1); });
+        [this] { DefaultScreenSize1Click(ui.DefaultScreenSize1); });
     connect(ui.Exit1, &QAction::triggered, this, [this] { Exit1Click(ui.Exit1); });
     connect(ui.About1, &QAction::triggered, this, [this] { About1Click(ui.About1); });
     connect(ui.Print1, &QAction::triggered, this, [this] { Print1Click(ui.Print1); });
     connect(ui.PrintChords1, &QAction::triggered, this, [this] { Print1Click(ui.PrintChords1); });
-    connect(ui.PrintScreen1, &QAction::triggered, this,
-            [this] { PrintScreen1Click(ui.PrintScreen1); });
-    connect(ui.PrintSetup1, &QAction::triggered, this,
-            [this] { PrintSetup1Click(ui.PrintSetup1); });
+    connect(
+        ui.PrintScreen1, &QAction::triggered, this, [this] { PrintScreen1Click(ui.PrintScreen1); });
+    connect(
+        ui.PrintSetup1, &QAction::triggered, this, [this] { PrintSetup1Click(ui.PrintSetup1); });
 }
 
 void TfrmGuitar::FormCreate(QObject *)

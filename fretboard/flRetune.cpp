@@ -3,6 +3,7 @@
 #include "NeckGrid.h"
 #include "flMainForm.h"
 
+#include "ItemHeight.h"
 #include "MessageBox.h"
 #include "ScreenPlacement.h"
 #include "WindowFonts.h"
@@ -12,11 +13,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStringList>
-#include <QStyledItemDelegate>
 
 TfrmRetune *frmRetune = nullptr;
 
 namespace {
+
+constexpr int listItemHeight = 13;
 
 struct StringEntry
 {
@@ -35,18 +37,6 @@ const std::array<StringEntry, neckStringCount> stringEntries = { {
     { &Ui::TfrmRetune::comboBox2, "B", &TfrmGuitar::tuneAltB, &Ui::TfrmGuitar::LabelB },
     { &Ui::TfrmRetune::ComboBox1, "High E", &TfrmGuitar::tuneAltE2, &Ui::TfrmGuitar::LabelE2 },
 } };
-
-// The opened lists show their items at the designed height.
-class FixedItemHeight : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        return { QStyledItemDelegate::sizeHint(option, index).width(), 13 };
-    }
-};
 
 QString acceptedNames()
 {
@@ -73,7 +63,7 @@ TfrmRetune::TfrmRetune(QWidget *parent)
         // "E" on leaving the field, and Enter would add typed texts to the list.
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->completer()->setCaseSensitivity(Qt::CaseSensitive);
-        combo->setItemDelegate(new FixedItemHeight(combo));
+        setItemHeight(combo, listItemHeight);
     }
     connect(ui.btnRetune, &QPushButton::clicked, this, [this] { btnRetuneClick(ui.btnRetune); });
     connect(ui.btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(ui.btnCancel); });
