@@ -1,8 +1,8 @@
 #include "WindowFonts.h"
 
 #include <QColor>
-#include <QLabel>
 #include <QFont>
+#include <QLabel>
 #include <QPalette>
 #include <QString>
 #include <QWidget>
@@ -26,7 +26,6 @@ constexpr QPalette::ColorRole textRoles[]
     = { QPalette::WindowText, QPalette::Text, QPalette::ButtonText };
 
 } // namespace
-
 
 void applyFonts(QWidget *window, std::span<const ControlFont> fonts)
 {

@@ -11,8 +11,8 @@ TAboutForm::TAboutForm(QWidget *parent)
     ui.setupUi(this);
     applyFonts(this, aboutFonts);
     // Only the close box on the title bar.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowCloseButtonHint);
+    setWindowFlags(
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     connect(ui.BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(ui.BitBtn1); });
 }
 

@@ -74,9 +74,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void createNeckMarkers();          // fretboard/
-    void createChordMarkers();         // chords/
-    void clearChordArea();             // chords/
+    void createNeckMarkers();                     // fretboard/
+    void createChordMarkers();                    // chords/
+    void clearChordArea();                        // chords/
     void transposeString(int string, int offset); // fretboard/
     void connectControls();
 

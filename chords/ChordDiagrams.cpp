@@ -26,14 +26,11 @@ void TfrmGuitar::createChordMarkers()
         for (int row = 0; row < chordRowCount; ++row) {
             for (int column = 0; column < chordColumnCount; ++column) {
                 auto *marker = new TNote(panels[position]);
-                marker->setObjectName(QStringLiteral("chord%1%2%3")
-                                          .arg(position + 1)
-                                          .arg(row + 1)
-                                          .arg(column));
-                const int top
-                    = column == 0 ? chordRows[row].squareTop : chordRows[row].dotTop;
-                marker->setGeometry(chordColumnLefts[column], top, chordMarkerWidth,
-                                    chordMarkerHeight);
+                marker->setObjectName(
+                    QStringLiteral("chord%1%2%3").arg(position + 1).arg(row + 1).arg(column));
+                const int top = column == 0 ? chordRows[row].squareTop : chordRows[row].dotTop;
+                marker->setGeometry(
+                    chordColumnLefts[column], top, chordMarkerWidth, chordMarkerHeight);
                 marker->setShape(column == 0 ? TShape::stRoundSquare : TShape::stCircle);
                 chordMarkers[position][row][column] = marker;
             }
@@ -55,8 +52,8 @@ void TfrmGuitar::btnShowChordClick(QObject *)
     }
     ui.fldChordName->clear();
     btnClearFretsClick(ui.btnClearChords);
-    ui.fldChordName->setText(ui.cmbChordKey->currentText() + QLatin1Char(' ')
-                             + ui.cmbChordType->currentText());
+    ui.fldChordName->setText(
+        ui.cmbChordKey->currentText() + QLatin1Char(' ') + ui.cmbChordType->currentText());
     showMakeup(ui.cmbChordType->currentIndex());
     const std::string code
         = chordShape(ui.cmbChordKey->currentIndex(), ui.cmbChordType->currentIndex());

@@ -46,8 +46,7 @@ void writeNote(QWidget &marker, int &stored, int note)
 
 TMusic::TMusic(QWidget *parent)
     : TShape(parent)
-{
-}
+{ }
 
 void TMusic::setNote(int note)
 {
@@ -61,8 +60,8 @@ void TMusic::DefaultHandler(TMessage &message)
         if (message.Result == 0)
             makeShown(*this, message.LParam == message.WParam ? markerNavy : QColor(Qt::white));
         else if (message.Result > 0 && message.LParam == 1)
-            makeShown(*this,
-                 message.Result - keyFormOffset == m_note ? markerNavy : QColor(Qt::white));
+            makeShown(
+                *this, message.Result - keyFormOffset == m_note ? markerNavy : QColor(Qt::white));
         break;
     case msgHide:
         makeHidden(*this);
@@ -84,8 +83,7 @@ void TMusic::mouseDoubleClickEvent(QMouseEvent *event)
 
 TNote::TNote(QWidget *parent)
     : TShape(parent)
-{
-}
+{ }
 
 void TNote::setNote(int note)
 {
@@ -97,7 +95,8 @@ void TNote::DefaultHandler(TMessage &message)
     switch (message.Msg) {
     case msgShow:
         if (message.Result == 0)
-            makeShown(*this, message.LParam == message.WParam ? QColor(Qt::black) : QColor(Qt::white));
+            makeShown(
+                *this, message.LParam == message.WParam ? QColor(Qt::black) : QColor(Qt::white));
         break;
     case msgHide:
         makeHidden(*this);

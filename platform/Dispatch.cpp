@@ -1,3 +1,4 @@
 #include "Dispatch.h"
 
-void TMessageTarget::DefaultHandler(TMessage &) { }
+void TMessageTarget::DefaultHandler(TMessage &)
+{ }

@@ -5,7 +5,7 @@
 
 void showInformation(QWidget *parent, const QString &text)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"), text,
-                    QMessageBox::Ok, parent);
+    QMessageBox box(
+        QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok, parent);
     box.exec();
 }

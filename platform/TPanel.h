@@ -11,7 +11,12 @@ class TPanel : public QWidget
     Q_PROPERTY(Bevel bevelInner READ bevelInner WRITE setBevelInner)
 
 public:
-    enum Bevel { bvNone, bvLowered, bvRaised };
+    enum Bevel
+    {
+        bvNone,
+        bvLowered,
+        bvRaised
+    };
     Q_ENUM(Bevel)
 
     explicit TPanel(QWidget *parent = nullptr);

@@ -18,11 +18,24 @@ class TShape : public QWidget, public TMessageTarget
     Q_PROPERTY(QColor penColor READ penColor WRITE setPenColor)
 
 public:
-    enum ShapeType { stRectangle, stCircle, stRoundSquare };
+    enum ShapeType
+    {
+        stRectangle,
+        stCircle,
+        stRoundSquare
+    };
     Q_ENUM(ShapeType)
-    enum BrushStyle { bsSolid, bsClear };
+    enum BrushStyle
+    {
+        bsSolid,
+        bsClear
+    };
     Q_ENUM(BrushStyle)
-    enum PenStyle { psSolid, psClear };
+    enum PenStyle
+    {
+        psSolid,
+        psClear
+    };
     Q_ENUM(PenStyle)
 
     explicit TShape(QWidget *parent = nullptr);

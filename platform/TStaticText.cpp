@@ -2,5 +2,4 @@
 
 TStaticText::TStaticText(QWidget *parent)
     : QLabel(parent)
-{
-}
+{ }

@@ -12,10 +12,15 @@ TMarkerMessage record(int msg, int wParam, int lParam, int result)
     return TMarkerMessage { msg, wParam, lParam, result };
 }
 
-enum class Look { Hidden, White, Navy, Black };
+enum class Look
+{
+    Hidden,
+    White,
+    Navy,
+    Black
+};
 
-template <class Marker>
-Look lookOf(const Marker &marker)
+template <class Marker> Look lookOf(const Marker &marker)
 {
     if (marker.brushStyle() == TShape::bsClear && marker.penStyle() == TShape::psClear)
         return Look::Hidden;
