@@ -1,5 +1,7 @@
 #include "Startup.h"
 
+#include "WindowFonts.h"
+
 #include "flAbout.h"
 #include "flMainForm.h"
 #include "flRetune.h"
@@ -12,6 +14,7 @@ void ApplicationInitialize()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/mainicon.png")));
+    QApplication::setFont(windowFont());
 }
 
 TApplicationForms::TApplicationForms()

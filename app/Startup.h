@@ -9,7 +9,8 @@ class TfrmGuitar;
 class TAboutForm;
 class TfrmRetune;
 
-// Sets up the application object: one widget style everywhere, the program's icon.
+// Sets up the application object: one widget style and font everywhere, the
+// program's icon.
 void ApplicationInitialize();
 
 // The program's three windows, created in start-up order (the main window,

@@ -8,10 +8,7 @@
 #include <QWidget>
 #include <QtGlobal>
 
-namespace {
-
-// The stand-in for the designs' MS Sans Serif, at its 8-point height.
-QFont baseFont()
+QFont windowFont()
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
@@ -22,6 +19,8 @@ QFont baseFont()
     return font;
 }
 
+namespace {
+
 constexpr QPalette::ColorRole textRoles[]
     = { QPalette::WindowText, QPalette::Text, QPalette::ButtonText };
 
@@ -30,8 +29,11 @@ constexpr QPalette::ColorRole textRoles[]
 void applyFonts(QWidget *window, std::span<const ControlFont> fonts)
 {
     Q_ASSERT(window);
-    const QFont base = baseFont();
-    window->setFont(base);
+    const QFont base = windowFont();
+    // Usually the application's font already: setting it again would only make
+    // every control of the window take it anew.
+    if (window->font() != base)
+        window->setFont(base);
     // A control with a font of its own does not take its parent's colour either.
     const QPalette windowPalette = window->palette();
     const QColor navy(0, 0, 128);

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+class QFont;
 class QWidget;
 
 struct ControlFont
@@ -16,6 +17,10 @@ struct ControlFont
     bool bold;
     bool navy; // otherwise the window's own text colour
 };
+
+// The stand-in for the designs' MS Sans Serif, at its 8-point height: the
+// font of every window.
+QFont windowFont();
 
 // Gives the window the base font, then each listed control its own font and
 // text colour, and lets every text label grow to fit its text. Every name

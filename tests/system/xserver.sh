@@ -23,8 +23,12 @@ fail() {
 }
 
 # No window manager: windows appear exactly where the program puts them.
+# No reset either: an X server resets when its last client leaves, and
+# refuses connections meanwhile, so a screenshot taken before the program
+# starts could make the program's own connection fail.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$WORK/display" \
+        2>"$WORK/xvfb.log" &
     XVFB_PID=$!
     for _ in $(seq 200); do
         [ -s "$WORK/display" ] && break
@@ -33,8 +37,7 @@ start_xvfb() {
     done
     [ -s "$WORK/display" ] || fail "Xvfb gave no display number"
     export DISPLAY=":$(head -n1 "$WORK/display")"
-    # The number can come before the server takes connections, when another
-    # server on the machine has just left that number; wait until it answers.
+    # Wait until it answers.
     for _ in $(seq 200); do
         xdpyinfo >/dev/null 2>&1 && break
         sleep 0.05
